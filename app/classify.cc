@@ -1,0 +1,15 @@
+#include "app/classify.h"
+
+#include <algorithm>
+
+bool IsAllDigits(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsAddressText(const std::string& text) {
+  // Seven characters is the shortest dotted address ("1.2.3.4"); shorter texts go the forward road.
+  if (text.size() < 7) return false;
+  std::string digits = text;
+  digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+  return IsAllDigits(digits);
+}

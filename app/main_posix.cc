@@ -15,7 +15,8 @@ namespace {
 std::string RunningProgramPath(const char* typed) {
   char path[PATH_MAX];
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
-  if (length > 0 && static_cast<std::size_t>(length) < sizeof path) return std::string(path, static_cast<std::size_t>(length));
+  if (length > 0 && static_cast<std::size_t>(length) < sizeof path)
+    return std::string(path, static_cast<std::size_t>(length));
   return typed != nullptr ? typed : "twoway";
 }
 

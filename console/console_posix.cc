@@ -11,9 +11,7 @@ std::uint16_t applied_attribute = kTerminalDefault;
 
 }  // namespace
 
-std::uint16_t QueryConsoleAttribute() {
-  return StandardOutputIsConsole() ? applied_attribute : 0;
-}
+std::uint16_t QueryConsoleAttribute() { return StandardOutputIsConsole() ? applied_attribute : 0; }
 
 void ApplyConsoleAttribute(std::uint16_t attribute) {
   if (!StandardOutputIsConsole()) return;

@@ -30,30 +30,56 @@ TEST(ParseAddressText, GivesTheAddressInetAtonGives) {
   const struct {
     const char* text;
     const char* expected;  // dotted, or "no address"
-  } cases[] = {
-        // The failures that unchecked inet_addr turns into 255.255.255.255.
-        {"", "no address"}, {".......", "no address"}, {"999.999.999.999", "no address"},
-        {"1.2.3.4.5", "no address"}, {"10.0.0.256", "no address"},
-        // The all-ones address itself, in every form.
-        {"255.255.255.255", "255.255.255.255"}, {"4294967295", "255.255.255.255"},
-        {"0xffffffff", "255.255.255.255"}, {"0XFFFFFFFF", "255.255.255.255"},
-        {"037777777777", "255.255.255.255"}, {"4294967296", "no address"},
-        // One to four parts; the last fills what is left.
-        {"1", "0.0.0.1"}, {"1.2", "1.0.0.2"}, {"1.2.3", "1.2.0.3"}, {"1.2.3.4", "1.2.3.4"},
-        {"1.16777215", "1.255.255.255"}, {"1.16777216", "no address"},
-        {"1.2.65535", "1.2.255.255"}, {"1.2.65536", "no address"}, {"256.1", "no address"},
-        {"3221225994", "192.0.2.10"},
-        // Octal and hexadecimal parts.
-        {"010.0x10.0X1f.7", "8.16.31.7"}, {"08.1.1.1", "no address"}, {"0.0.0.0", "0.0.0.0"},
-        {"00", "0.0.0.0"}, {"0x", "no address"}, {"0x.1", "no address"},
-        {"0xg", "no address"}, {"00x1", "no address"}, {"0x00000000000000000001", "0.0.0.1"},
-        {"99999999999999999999999", "no address"},
-        // Dots, signs and blanks.
-        {"1..2", "no address"}, {"1.2.3.", "no address"}, {".1.2.3", "no address"},
-        {"+1.2.3.4", "no address"}, {"-1", "no address"}, {" 1.2.3.4", "no address"},
-        {"1.2.3.4 ", "1.2.3.4"}, {"1.2.3.4 junk", "1.2.3.4"}, {"1.2.3.4\tx", "1.2.3.4"},
-        {"1.2.3.4\v", "1.2.3.4"}, {"1.2.3.4x", "no address"}, {"1.2. 3.4", "no address"},
-        {"1.2.3.4\xa0", "no address"}, {"1 .2", "0.0.0.1"}};
+  } cases[] = {            // The failures that unchecked inet_addr turns into 255.255.255.255.
+               {"", "no address"},
+               {".......", "no address"},
+               {"999.999.999.999", "no address"},
+               {"1.2.3.4.5", "no address"},
+               {"10.0.0.256", "no address"},
+               // The all-ones address itself, in every form.
+               {"255.255.255.255", "255.255.255.255"},
+               {"4294967295", "255.255.255.255"},
+               {"0xffffffff", "255.255.255.255"},
+               {"0XFFFFFFFF", "255.255.255.255"},
+               {"037777777777", "255.255.255.255"},
+               {"4294967296", "no address"},
+               // One to four parts; the last fills what is left.
+               {"1", "0.0.0.1"},
+               {"1.2", "1.0.0.2"},
+               {"1.2.3", "1.2.0.3"},
+               {"1.2.3.4", "1.2.3.4"},
+               {"1.16777215", "1.255.255.255"},
+               {"1.16777216", "no address"},
+               {"1.2.65535", "1.2.255.255"},
+               {"1.2.65536", "no address"},
+               {"256.1", "no address"},
+               {"3221225994", "192.0.2.10"},
+               // Octal and hexadecimal parts.
+               {"010.0x10.0X1f.7", "8.16.31.7"},
+               {"08.1.1.1", "no address"},
+               {"0.0.0.0", "0.0.0.0"},
+               {"00", "0.0.0.0"},
+               {"0x", "no address"},
+               {"0x.1", "no address"},
+               {"0xg", "no address"},
+               {"00x1", "no address"},
+               {"0x00000000000000000001", "0.0.0.1"},
+               {"99999999999999999999999", "no address"},
+               // Dots, signs and blanks.
+               {"1..2", "no address"},
+               {"1.2.3.", "no address"},
+               {".1.2.3", "no address"},
+               {"+1.2.3.4", "no address"},
+               {"-1", "no address"},
+               {" 1.2.3.4", "no address"},
+               {"1.2.3.4 ", "1.2.3.4"},
+               {"1.2.3.4 junk", "1.2.3.4"},
+               {"1.2.3.4\tx", "1.2.3.4"},
+               {"1.2.3.4\v", "1.2.3.4"},
+               {"1.2.3.4x", "no address"},
+               {"1.2. 3.4", "no address"},
+               {"1.2.3.4\xa0", "no address"},
+               {"1 .2", "0.0.0.1"}};
   for (const auto& c : cases) {
     EXPECT_EQ(Show(ParseAddressText(c.text)), c.expected) << '"' << c.text << '"';
     EXPECT_EQ(Show(ParseAddressText(c.text)), Show(Reference(c.text))) << '"' << c.text << '"';
@@ -62,7 +88,10 @@ TEST(ParseAddressText, GivesTheAddressInetAtonGives) {
 
 TEST(ParseAddressText, StopsAtANulByteAsACStringWould) {
   EXPECT_EQ(Show(ParseAddressText(std::string("1.2.3.4\0junk", 12))), "1.2.3.4");
-  EXPECT_EQ(Show(ParseAddressText(std::string("\0" "1", 2))), "no address");
+  EXPECT_EQ(Show(ParseAddressText(std::string("\0"
+                                              "1",
+                                              2))),
+            "no address");
 }
 
 // Texts built from the characters that matter to the conversion, held against the reference.
@@ -90,9 +119,15 @@ TEST(ParseAddressText, AgreesWithInetAtonOnAddressShapedTexts) {
       const unsigned long long value = random() % 3 == 0 ? limit + random() % 3 : random() % (limit + 2);
       char part[32];
       switch (random() % 3) {
-        case 0: std::snprintf(part, sizeof part, "%llu", value); break;
-        case 1: std::snprintf(part, sizeof part, "0%llo", value); break;
-        default: std::snprintf(part, sizeof part, random() % 2 ? "0x%llx" : "0X%llX", value); break;
+        case 0:
+          std::snprintf(part, sizeof part, "%llu", value);
+          break;
+        case 1:
+          std::snprintf(part, sizeof part, "0%llo", value);
+          break;
+        default:
+          std::snprintf(part, sizeof part, random() % 2 ? "0x%llx" : "0X%llX", value);
+          break;
       }
       if (p > 0) text += '.';
       text += part;

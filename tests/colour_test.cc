@@ -13,13 +13,11 @@ TEST(WithForeground, ReplacesTheForegroundAndKeepsTheBackground) {
     std::uint8_t colour;
     std::uint16_t expected;
   } cases[] = {
-      {0x07, 10, 0x0a},    // white on black: light green on black
-      {0x17, 10, 0x1a},    // blue background kept
-      {0x1a, 0x17, 0x17},  // and the saved low byte puts it back whole
-      {0x0a, 0x07, 0x07},
-      {0x8417, 10, 0x1a},  // display flags in the high byte are dropped
-      {0xc0f0, 0x07, 0xf7},
-      {0x00, 0x00, 0x00},
+      {0x07, 10, 0x0a},                          // white on black: light green on black
+      {0x17, 10, 0x1a},                          // blue background kept
+      {0x1a, 0x17, 0x17},                        // and the saved low byte puts it back whole
+      {0x0a, 0x07, 0x07},   {0x8417, 10, 0x1a},  // display flags in the high byte are dropped
+      {0xc0f0, 0x07, 0xf7}, {0x00, 0x00, 0x00},
       {0x4e, 0xff, 0xff},  // all eight bits of the colour are or-ed in
   };
   for (const auto& c : cases) {
@@ -37,13 +35,10 @@ TEST(AttributeToSgr, MapsConsoleColoursToTerminalColours) {
       {0x0a, "\x1b[92m"},   // light green
       {0x01, "\x1b[34m"},   // console blue is terminal colour 4
       {0x04, "\x1b[31m"},   // console red is terminal colour 1
-      {0x02, "\x1b[32m"},  {0x06, "\x1b[33m"}, {0x05, "\x1b[35m"}, {0x03, "\x1b[36m"},
-      {0x00, "\x1b[30m"},  {0x08, "\x1b[90m"}, {0x0c, "\x1b[91m"}, {0x09, "\x1b[94m"},
-      {0x0f, "\x1b[97m"},
-      {0x17, "\x1b[37;44m"},  // white on blue
-      {0x1a, "\x1b[92;44m"},
-      {0x4f, "\x1b[97;41m"},
-      {0xc0, "\x1b[30;101m"},  // bright background
+      {0x02, "\x1b[32m"},    {0x06, "\x1b[33m"},    {0x05, "\x1b[35m"},     {0x03, "\x1b[36m"},
+      {0x00, "\x1b[30m"},    {0x08, "\x1b[90m"},    {0x0c, "\x1b[91m"},     {0x09, "\x1b[94m"},
+      {0x0f, "\x1b[97m"},    {0x17, "\x1b[37;44m"},                          // white on blue
+      {0x1a, "\x1b[92;44m"}, {0x4f, "\x1b[97;41m"}, {0xc0, "\x1b[30;101m"},  // bright background
   };
   for (const auto& c : cases) EXPECT_EQ(AttributeToSgr(c.attribute), c.sgr) << std::hex << c.attribute;
 }

@@ -69,7 +69,8 @@ TEST_F(Run, FailedLookupsEndTheirLinesAtTheEqualsSign) {
       // not turn into 255.255.255.255.
       {"nowhere.test", "nowhere.test=\n=\n", {"start", "name nowhere.test", "start"}},
       // A name registered for an address, without an address of its own.
-      {"198.51.100.5", "198.51.100.5=orphan.test\norphan.test=\n",
+      {"198.51.100.5",
+       "198.51.100.5=orphan.test\norphan.test=\n",
        {"start", "address 198.51.100.5", "start", "name orphan.test"}},
       // Numeric by its look, no address by its numbers.
       {".......", ".......=\n=\n", {"start"}},
@@ -88,7 +89,7 @@ TEST_F(Run, FailedLookupsEndTheirLinesAtTheEqualsSign) {
 TEST_F(Run, ArgumentsAreTakenInOrderEachWithItsOwnLookups) {
   EXPECT_EQ(RunWith({"alias.test", "nowhere.test", "alias.test", "198.51.100.5"}), 0);
   // Nothing of one argument shows in the next: the failed one does not repeat the earlier answers.
-  EXPECT_EQ(WrittenText(), kBanner +                                                //
+  EXPECT_EQ(WrittenText(), kBanner +                                                               //
                                "alias.test=198.51.100.7\n198.51.100.7=real.test\n" + kSeparator +  //
                                "nowhere.test=\n=\n" + kSeparator +                                 //
                                "alias.test=198.51.100.7\n198.51.100.7=real.test\n" + kSeparator +  //
@@ -114,9 +115,10 @@ TEST_F(Run, ControlBytesInAnswersAreEscaped) {
 
 TEST_F(Run, AFileGetsTheBannerThenOneWritePerArgument) {
   EXPECT_EQ(RunWith({"alias.test", "203.0.113.9"}), 0);
-  EXPECT_EQ(TheFakeStdout().writes,
-            (std::vector<std::string>{kBanner, "alias.test=198.51.100.7\n198.51.100.7=real.test\n" + kSeparator,
-                                      "203.0.113.9=\n=\n" + kSeparator}));
+  EXPECT_EQ(
+      TheFakeStdout().writes,
+      (std::vector<std::string>{kBanner, "alias.test=198.51.100.7\n198.51.100.7=real.test\n" + kSeparator,
+                                "203.0.113.9=\n=\n" + kSeparator}));
 }
 
 TEST_F(Run, AConsoleGetsTheBannerInLightGreenAndEveryLineAtOnce) {
@@ -127,8 +129,8 @@ TEST_F(Run, AConsoleGetsTheBannerInLightGreenAndEveryLineAtOnce) {
   EXPECT_EQ(writes.front(), "\x1b[92m");
   EXPECT_EQ(writes[9], "\x1b[0m");
   EXPECT_EQ(writes[10], "alias.test=198.51.100.7\n");
-  EXPECT_EQ(WrittenText(),
-            "\x1b[92m" + kBanner + "\x1b[0m" + "alias.test=198.51.100.7\n198.51.100.7=real.test\n" + kSeparator);
+  EXPECT_EQ(WrittenText(), "\x1b[92m" + kBanner + "\x1b[0m" +
+                               "alias.test=198.51.100.7\n198.51.100.7=real.test\n" + kSeparator);
 }
 
 TEST_F(Run, AFailedWriteStopsTheRunAndTheLookups) {
@@ -152,7 +154,8 @@ TEST_F(Run, UnwritableOutputFailsAtTheBannerAndLooksNothingUp) {
   TheFakeStdout().error = 9;
   EXPECT_EQ(RunWith({"alias.test"}), 1);
   EXPECT_TRUE(calls().empty());
-  EXPECT_EQ(TheFakeStdout().standard_error, "twoway: cannot write to standard output: fake error 9 (error 9)\n");
+  EXPECT_EQ(TheFakeStdout().standard_error,
+            "twoway: cannot write to standard output: fake error 9 (error 9)\n");
 }
 
 TEST_F(Run, AFailedBannerPutsTheColourBackBeforeTheRunEnds) {

@@ -17,7 +17,7 @@ TEST(EscapeControlBytes, WritesEveryControlByteAsHex) {
       {"\x1b[31mred", "\\x1b[31mred"},
       {std::string("a\0b", 3), "a\\x00b"},
       {"\x1f\x7f", "\\x1f\\x7f"},
-      {" ~", " ~"},                                // 32 and 126 are printable
+      {" ~", " ~"},                              // 32 and 126 are printable
       {"\x80\xff\xc3\xa9", "\x80\xff\xc3\xa9"},  // bytes from 128 on pass unchanged
       {"back\\slash", "back\\slash"},
   };
@@ -59,7 +59,8 @@ TEST_F(Delivery, NothingIsWrittenAfterAFailedWrite) {
   EXPECT_FALSE(Deliver(out));
   EXPECT_EQ(WrittenText(), "first\n");
   EXPECT_EQ(ReportWriteFailure(out), 1);
-  EXPECT_EQ(TheFakeStdout().standard_error, "twoway: cannot write to standard output: fake error 28 (error 28)\n");
+  EXPECT_EQ(TheFakeStdout().standard_error,
+            "twoway: cannot write to standard output: fake error 28 (error 28)\n");
 }
 
 }  // namespace

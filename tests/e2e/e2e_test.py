@@ -14,19 +14,10 @@ import subprocess
 import sys
 import unittest
 
-TWOWAY = None  # set from the command line
+import expected
 
-BANNER = (
-    "------------------------------------------------\n"
-    "Domain name resolver Version 1.0\n"
-    "\n"
-    "\n"
-    "Use it at your OWN-RISKS.\n"
-    "\n"
-    "Download more free tools at https://www.example.org/tools/\n"
-    "------------------------------------------------\n"
-).encode()
-SEPARATOR = b"===========================\n"
+TWOWAY = None  # set from the command line
+BANNER = expected.banner(b"\n")
 
 
 def run(*arguments, **options):
@@ -34,7 +25,7 @@ def run(*arguments, **options):
 
 
 def block(first, second):
-    return first.encode() + b"\n" + second.encode() + b"\n" + SEPARATOR
+    return expected.block(first, second, b"\n")
 
 
 class Runs(unittest.TestCase):
@@ -164,18 +155,7 @@ class Terminal(unittest.TestCase):
         pid, master = pty.fork()
         if pid == 0:
             os.execv(TWOWAY, [TWOWAY, *arguments])
-        received = b""
-        while True:
-            try:
-                chunk = os.read(master, 4096)
-            except OSError:  # the terminal's far side closed
-                break
-            if not chunk:
-                break
-            received += chunk
-        os.close(master)
-        _, status = os.waitpid(pid, 0)
-        return received, os.waitstatus_to_exitcode(status)
+        return expected.read_terminal(pid, master)
 
     def test_banner_in_light_green_then_the_terminals_own_colours(self):
         received, status = self.run_on_terminal("localhost")

@@ -1,9 +1,15 @@
-# The everyday commands; CMake does the work.
+# The everyday commands; CMake does the work, each kind of build in a folder of its own.
+SHELL := /bin/bash
 BUILD_DIR ?= build
 WINDOWS_BUILD_DIR ?= build-windows
+SANITIZE_BUILD_DIR ?= build-sanitize
+CLANG_BUILD_DIR ?= build-clang
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 120
+FUZZ_TARGETS := address_text classify command_line driver escape
 ARGS ?= localhost 127.0.0.1
 
-.PHONY: all build run test test-windows windows clean
+.PHONY: all build run test test-windows windows test-sanitize test-clang analyze fuzz clean
 
 all: build
 
@@ -39,5 +45,45 @@ test-windows:
 	  echo "skipped: the Windows tests (install g++-mingw-w64-x86-64, wine and wine64 to run them)"; \
 	fi
 
+# The whole Linux suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize:
+	cmake -S . -B $(SANITIZE_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTWOWAY_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD_DIR) --parallel
+	ctest --test-dir $(SANITIZE_BUILD_DIR) --output-on-failure
+
+# The whole Linux suite built with clang++ (the folder keeps the compiler of its first configure).
+test-clang:
+	CXX=clang++ cmake -S . -B $(CLANG_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(CLANG_BUILD_DIR) --parallel
+	ctest --test-dir $(CLANG_BUILD_DIR) --output-on-failure
+
+# Formatting, clang-tidy and cppcheck over the tool's own sources (the test files are compiled
+# warning-free by both compilers).
+TOOL_SOURCES = $(wildcard app/*.cc console/*.cc resolve/*.cc tests/fakes/*.cc)
+POSIX_SOURCES = $(filter-out %_win32.cc,$(TOOL_SOURCES))
+analyze: $(BUILD_DIR)/CMakeCache.txt
+	clang-format --dry-run --Werror $(wildcard app/*.[ch]* console/*.[ch]* resolve/*.[ch]* \
+	  tests/*.cc tests/fakes/*.[ch]* tests/fuzz/*.cc)
+	clang-tidy -p $(BUILD_DIR) --quiet $(POSIX_SOURCES)
+	cppcheck --enable=warning,style,performance,portability --error-exitcode=1 --inline-suppr \
+	  --std=c++17 --quiet -I . --suppress=missingIncludeSystem app console resolve tests/fakes
+
+# Each libFuzzer target for FUZZ_SECONDS, from the committed seeds; a finding fails the run and leaves
+# its input in $(FUZZ_BUILD_DIR)/findings.
+fuzz:
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTWOWAY_FUZZ=ON \
+	  -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_BUILD_DIR) --parallel
+	@mkdir -p $(FUZZ_BUILD_DIR)/findings
+	@for target in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$target; \
+	  echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD_DIR)/tests/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD_DIR)/findings/$$target- \
+	    $(FUZZ_BUILD_DIR)/corpus/$$target tests/fuzz/corpus/$$target 2>&1 | \
+	    grep -E '^(stat::number_of_executed_units|==[0-9]+==|SUMMARY|artifact_prefix|Test unit written)' ; \
+	  test $${PIPESTATUS[0]} -eq 0 || { echo "fuzzing $$target found a fault"; exit 1; }; \
+	done
+
 clean:
-	rm -rf $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_BUILD_DIR) $(SANITIZE_BUILD_DIR) $(CLANG_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -30,7 +30,7 @@ bool WriteUsage(Output& out, const std::string& program_name) {
 
 }  // namespace
 
-int RunDriver(const std::vector<std::string>& arguments, const std::string& program_name) {
+int RunDriver(const std::vector<std::string_view>& arguments, const std::string& program_name) {
   Output out = OpenStandardOutput();
   if (!ShowBanner(out, ProgramTitle)) return ReportWriteFailure(out);
 
@@ -42,7 +42,7 @@ int RunDriver(const std::vector<std::string>& arguments, const std::string& prog
   // Each road's second lookup asks for the first one's answer, never for the argument itself.
   std::string AddressText;
   std::string NameText;
-  for (const std::string& argument : arguments) {
+  for (const std::string_view argument : arguments) {
     if (IsAddressText(argument)) {
       AddressText = argument;
       NameText = AddressToHost(AddressText);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/driver.h"
@@ -24,7 +25,7 @@ std::string RunningProgramPath(const char* typed) {
 
 int main(int argc, char** argv) {
   // A reader that has gone away must be a failed write like any other, not a silent death.
-  signal(SIGPIPE, SIG_IGN);
-  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  static_cast<void>(signal(SIGPIPE, SIG_IGN));
+  const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   return RunDriver(arguments, FileNameOfPath(RunningProgramPath(argv[0]), "/"));
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/command_line.h"
@@ -28,8 +29,9 @@ std::string RunningProgramPath() {
 }  // namespace
 
 int main() {
-  std::vector<std::string> words = SplitCommandLine(GetCommandLineA());
+  const std::vector<std::string> words = SplitCommandLine(GetCommandLineA());
+  std::vector<std::string_view> arguments(words.begin(), words.end());
   // The first word is the program's own.
-  if (!words.empty()) words.erase(words.begin());
-  return RunDriver(words, FileNameOfPath(RunningProgramPath(), "\\:"));
+  if (!arguments.empty()) arguments.erase(arguments.begin());
+  return RunDriver(arguments, FileNameOfPath(RunningProgramPath(), "\\:"));
 }

@@ -1,5 +1,8 @@
 #include "console/banner.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "console/colour.h"
 #include "console/console.h"
 
@@ -12,11 +15,10 @@ bool WriteBannerLines(Output& out, std::string_view title) {
   std::string download = "Download more free tools at ";
   download += kPublisherAddress;
   const std::string_view lines[] = {kRule, title, "", "", "Use it at your OWN-RISKS.", "", download, kRule};
-  for (const std::string_view line : lines) {
-    if (!WriteLine(out, line)) return false;
-  }
+  const bool written = std::all_of(std::begin(lines), std::end(lines),
+                                   [&out](std::string_view line) { return WriteLine(out, line); });
   // Every line must have reached the console before its colour changes back.
-  return Deliver(out);
+  return written && Deliver(out);
 }
 
 }  // namespace

@@ -37,9 +37,9 @@ void WriteStandardError(std::string_view bytes) { static_cast<void>(WriteAll(STD
 
 std::string SystemErrorText(int code) {
   char text[512];
-  const DWORD length =
-      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                     static_cast<DWORD>(code), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text, nullptr);
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                      static_cast<DWORD>(code), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                                      text, sizeof text, nullptr);
   std::string message(text, length);
   // The system's messages end in a full stop and a line end; the report goes on after it.
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ' ||

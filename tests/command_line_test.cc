@@ -14,9 +14,18 @@ TEST(SplitCommandLine, FollowsTheConsoleRules) {
       {R"(twoway.exe a b)", {"twoway.exe", "a", "b"}},
       {"  twoway.exe\t\ta  ", {"twoway.exe", "a"}},
       // Every byte from 1 to 32 separates, not only blanks and tabs.
-      {"a\x01" "b\x1f" "c\rd\ne", {"a", "b", "c", "d", "e"}},
-      {"a\x7f" "b", {"a\x7f" "b"}},
-      {"a\xa0" "b\xff", {"a\xa0" "b\xff"}},
+      {"a\x01"
+       "b\x1f"
+       "c\rd\ne",
+       {"a", "b", "c", "d", "e"}},
+      {"a\x7f"
+       "b",
+       {"a\x7f"
+        "b"}},
+      {"a\xa0"
+       "b\xff",
+       {"a\xa0"
+        "b\xff"}},
       // Quotes group and vanish; touching pieces join.
       {R"("C:\Program Files\twoway.exe" x)", {R"(C:\Program Files\twoway.exe)", "x"}},
       {R"(p "a b"c d"e f")", {"p", "a bc", "de f"}},

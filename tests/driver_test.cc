@@ -35,7 +35,7 @@ class Run : public testing::Test {
     fake.name_of_address[{198, 51, 100, 5}] = "orphan.test";
     fake.name_of_address[{255, 255, 255, 255}] = "broadcasthost";
   }
-  int RunWith(const std::vector<std::string>& arguments) { return RunDriver(arguments, "twoway"); }
+  int RunWith(const std::vector<std::string_view>& arguments) { return RunDriver(arguments, "twoway"); }
   const Calls& calls() { return TheFakeResolver().calls; }
 };
 

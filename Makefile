@@ -8,8 +8,10 @@ FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 120
 FUZZ_TARGETS := address_text classify command_line driver escape
 ARGS ?= localhost 127.0.0.1
+PREFIX ?= /usr/local
 
-.PHONY: all build run test test-windows windows test-sanitize test-clang analyze fuzz clean
+.PHONY: all build run test test-windows windows test-sanitize test-clang analyze fuzz bench install package \
+  clean
 
 all: build
 
@@ -84,6 +86,17 @@ fuzz:
 	    grep -E '^(stat::number_of_executed_units|==[0-9]+==|SUMMARY|artifact_prefix|Test unit written)' ; \
 	  test $${PIPESTATUS[0]} -eq 0 || { echo "fuzzing $$target found a fault"; exit 1; }; \
 	done
+
+# Single shot and many arguments against getent and a floor program, in the test namespace.
+bench: build
+	bench/run $(BUILD_DIR)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+
+# A Debian package of the binary and its manual page: $(BUILD_DIR)/twoway_VERSION_ARCH.deb.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR) $(WINDOWS_BUILD_DIR) $(SANITIZE_BUILD_DIR) $(CLANG_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -60,15 +60,26 @@ test-clang:
 	ctest --test-dir $(CLANG_BUILD_DIR) --output-on-failure
 
 # Formatting, clang-tidy and cppcheck over the tool's own sources (the test files are compiled
-# warning-free by both compilers).
+# warning-free by both compilers). The Windows files are checked against mingw-w64's headers where
+# those are installed.
 TOOL_SOURCES = $(wildcard app/*.cc console/*.cc resolve/*.cc tests/fakes/*.cc)
 POSIX_SOURCES = $(filter-out %_win32.cc,$(TOOL_SOURCES))
+WINDOWS_SOURCES = $(filter %_win32.cc,$(TOOL_SOURCES))
+MINGW_CXX_INCLUDE = $(firstword $(wildcard /usr/lib/gcc/x86_64-w64-mingw32/*-win32/include/c++))
 analyze: $(BUILD_DIR)/CMakeCache.txt
 	clang-format --dry-run --Werror $(wildcard app/*.[ch]* console/*.[ch]* resolve/*.[ch]* \
-	  tests/*.cc tests/fakes/*.[ch]* tests/fuzz/*.cc)
+	  tests/*.cc tests/fakes/*.[ch]* tests/fuzz/*.cc bench/*.cc)
 	clang-tidy -p $(BUILD_DIR) --quiet $(POSIX_SOURCES)
+	@if [ -n "$(MINGW_CXX_INCLUDE)" ]; then \
+	  $(MAKE) --no-print-directory $(WINDOWS_BUILD_DIR)/CMakeCache.txt && \
+	  clang-tidy -p $(WINDOWS_BUILD_DIR) --quiet --extra-arg=-isystem$(MINGW_CXX_INCLUDE) \
+	    --extra-arg=-isystem$(MINGW_CXX_INCLUDE)/x86_64-w64-mingw32 $(WINDOWS_SOURCES); \
+	else \
+	  echo "skipped: clang-tidy of the Windows files (install g++-mingw-w64-x86-64)"; \
+	  test "$$CI" != true; \
+	fi
 	cppcheck --enable=warning,style,performance,portability --error-exitcode=1 --inline-suppr \
-	  --std=c++17 --quiet -I . --suppress=missingIncludeSystem app console resolve tests/fakes
+	  --std=c++17 --quiet -I . --suppress=missingIncludeSystem app console resolve tests/fakes bench
 
 # Each libFuzzer target for FUZZ_SECONDS, from the committed seeds; a finding fails the run and leaves
 # its input in $(FUZZ_BUILD_DIR)/findings.

@@ -9,7 +9,7 @@ const std::string_view kLineEnd = "\r\n";
 namespace {
 
 int WriteAll(DWORD which, std::string_view bytes) {
-  const HANDLE handle = GetStdHandle(which);
+  HANDLE handle = GetStdHandle(which);
   // A process started without the handle gets none, or an invalid one.
   if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return ERROR_INVALID_HANDLE;
   while (!bytes.empty()) {

@@ -30,10 +30,7 @@ def block(first, second):
 
 class Runs(unittest.TestCase):
     def expect(self, arguments, *blocks):
-        result = run(*arguments)
-        self.assertEqual(result.stdout, BANNER + b"".join(blocks))
-        self.assertEqual(result.stderr, b"")
-        self.assertEqual(result.returncode, 0)
+        expected.assert_complete_run(self, run(*arguments), BANNER, *blocks)
 
     def test_no_arguments_prints_the_usage_line_with_the_file_name(self):
         self.expect([], b"Usage: twoway domain1 [domain2] [domain3]...\n")

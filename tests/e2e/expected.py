@@ -42,3 +42,10 @@ def read_terminal(pid, master):
     os.close(master)
     _, status = os.waitpid(pid, 0)
     return received, os.waitstatus_to_exitcode(status)
+
+
+def assert_complete_run(test, result, banner_bytes, *blocks):
+    """A run that wrote it all: the banner, then the blocks; nothing on standard error; status 0."""
+    test.assertEqual(result.stdout, banner_bytes + b"".join(blocks))
+    test.assertEqual(result.stderr, b"")
+    test.assertEqual(result.returncode, 0)

@@ -57,9 +57,7 @@ def run(arguments, etc=None, timeout=120):
 
 class Hostile(unittest.TestCase):
     def expect(self, result, *blocks):
-        self.assertEqual(result.stdout, BANNER + b"".join(blocks))
-        self.assertEqual(result.stderr, b"")
-        self.assertEqual(result.returncode, 0)
+        expected.assert_complete_run(self, result, BANNER, *blocks)
 
     def test_an_argument_of_the_largest_size(self):
         name = "n" * (MAX_ARGUMENT - 5) + ".test"

@@ -37,10 +37,7 @@ def windows_path(path):
 
 class Runs(unittest.TestCase):
     def expect(self, arguments, *blocks):
-        result = wine(*arguments)
-        self.assertEqual(result.stdout, BANNER + b"".join(blocks))
-        self.assertEqual(result.stderr, b"")
-        self.assertEqual(result.returncode, 0)
+        expected.assert_complete_run(self, wine(*arguments), BANNER, *blocks)
 
     def test_usage_line_names_the_exe(self):
         self.expect([], b"Usage: twoway.exe domain1 [domain2] [domain3]...\r\n")

@@ -15,7 +15,11 @@ int WriteAll(DWORD which, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
     DWORD written = 0;
-    if (!WriteFile(handle, bytes.data(), chunk, &written, nullptr)) return static_cast<int>(GetLastError());
+    if (!WriteFile(handle, bytes.data(), chunk, &written, nullptr)) {
+      // 0 would read as success to the caller.
+      const DWORD error = GetLastError();
+      return static_cast<int>(error != 0 ? error : ERROR_WRITE_FAULT);
+    }
     // A write that takes nothing would be retried for ever.
     if (written == 0) return ERROR_WRITE_FAULT;
     bytes.remove_prefix(written);

@@ -68,7 +68,7 @@ WINDOWS_SOURCES = $(filter %_win32.cc,$(TOOL_SOURCES))
 MINGW_CXX_INCLUDE = $(firstword $(wildcard /usr/lib/gcc/x86_64-w64-mingw32/*-win32/include/c++))
 analyze: $(BUILD_DIR)/CMakeCache.txt
 	clang-format --dry-run --Werror $(wildcard app/*.[ch]* console/*.[ch]* resolve/*.[ch]* \
-	  tests/*.cc tests/fakes/*.[ch]* tests/fuzz/*.cc bench/*.cc)
+	  tests/*.cc tests/fakes/*.[ch]* tests/fuzz/*.cc tests/e2e/*.cc bench/*.cc)
 	clang-tidy -p $(BUILD_DIR) --quiet $(POSIX_SOURCES)
 	@if [ -n "$(MINGW_CXX_INCLUDE)" ]; then \
 	  $(MAKE) --no-print-directory $(WINDOWS_BUILD_DIR)/CMakeCache.txt && \

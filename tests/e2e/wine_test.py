@@ -2,7 +2,7 @@
 
 Run inside `hermetic fixture` with WINEPREFIX set to a prefix made by `wineboot -i`:
 
-    hermetic fixture python3 wine_test.py PATH/TO/twoway.exe
+    hermetic fixture python3 wine_test.py PATH/TO/twoway.exe PATH/TO/console_probe.exe
 """
 
 import os
@@ -16,6 +16,7 @@ import unittest
 import expected
 
 TWOWAY_EXE = None  # set from the command line
+CONSOLE_PROBE = None  # prints the console's attribute; set from the command line
 CRLF = b"\r\n"
 BANNER = expected.banner(CRLF)
 
@@ -75,17 +76,21 @@ class Runs(unittest.TestCase):
         self.assertNotIn(b"\x1b", written)
 
 
+def write_batch(folder, *commands):
+    """A batch file of `commands` (bytes), echo off; gives its Windows path."""
+    batch = os.path.join(folder, "run.bat")
+    with open(batch, "wb") as out:
+        out.write(b"".join(b"@" + command + CRLF for command in commands))
+    return windows_path(batch)
+
+
 class RawCommandLine(unittest.TestCase):
     """A batch file run by cmd hands the program its command line exactly as written."""
 
     def run_batch(self, command_line):
         with tempfile.TemporaryDirectory() as folder:
-            batch = os.path.join(folder, "run.bat")
-            with open(batch, "wb") as out:
-                out.write(b"@" + windows_path(TWOWAY_EXE).encode() + b" " + command_line + CRLF)
-            return subprocess.run(
-                ["wine", "cmd", "/c", windows_path(batch)], capture_output=True, timeout=120
-            )
+            batch = write_batch(folder, windows_path(TWOWAY_EXE).encode() + b" " + command_line)
+            return subprocess.run(["wine", "cmd", "/c", batch], capture_output=True, timeout=120)
 
     def test_quotes_group_and_vanish_and_touching_pieces_join(self):
         result = self.run_batch(b'"nowhere .test"x  multi.test "" a\\"b c"')
@@ -133,11 +138,15 @@ class WriteFailures(unittest.TestCase):
 
 
 class Console(unittest.TestCase):
-    def test_banner_in_light_green_then_the_consoles_own_colours(self):
+    @staticmethod
+    def on_console(*command):
         pid, master = pty.fork()
         if pid == 0:
-            os.execvp("wine", ["wine", TWOWAY_EXE, "localhost"])
-        received, status = expected.read_terminal(pid, master)
+            os.execvp("wine", ["wine", *command])
+        return expected.read_terminal(pid, master)
+
+    def test_banner_in_light_green_then_the_consoles_own_colours(self):
+        received, status = self.on_console(TWOWAY_EXE, "localhost")
         # Wine's own: the cursor hidden and shown around every write.
         received = re.sub(rb"\x1b\[\?25[lh]", b"", received)
         # The console's attributes reach the terminal as colour sequences; attribute 7 is Wine's reset
@@ -148,7 +157,24 @@ class Console(unittest.TestCase):
         )
         self.assertEqual(status, 0)
 
+    def test_a_blue_background_is_kept_and_the_attribute_put_back(self):
+        # White on blue (0x17): the banner is light green on blue, and the console is at 0x17 again
+        # once twoway has ended.
+        probe = windows_path(CONSOLE_PROBE).encode()
+        with tempfile.TemporaryDirectory() as folder:
+            batch = write_batch(folder, b"color 17", probe, windows_path(TWOWAY_EXE).encode() + b" localhost", probe)
+            received, status = self.on_console("cmd", "/c", batch)
+        self.assertEqual(status, 0)
+        text = re.sub(rb"\x1b\[[0-9;?]*[A-Za-z]", b"", received)
+        self.assertEqual(re.findall(rb"console attribute \w+", text),
+                         [b"console attribute 0x17", b"console attribute 0x17"])
+        # Wine shows the blue background as SGR 44 when `color` fills the screen, and then changes only
+        # the foreground for the banner.
+        banner_start = received.index(b"------")
+        self.assertTrue(received[:banner_start].endswith(b"\x1b[92m"), received[banner_start - 40:banner_start])
+
 
 if __name__ == "__main__":
     TWOWAY_EXE = os.path.abspath(sys.argv.pop(1))
+    CONSOLE_PROBE = os.path.abspath(sys.argv.pop(1))
     unittest.main(verbosity=2)
